@@ -1,0 +1,24 @@
+#pragma once
+
+#include "plugin/contest_plugin.h"
+
+// The module's application object: built when the library is loaded, so the contest state
+// exists before the first export is called, and ended when it is unloaded.
+class CTestApp {
+public:
+    CTestApp();
+    ~CTestApp();
+    CTestApp(const CTestApp&) = delete;
+    CTestApp& operator=(const CTestApp&) = delete;
+
+    ContestPlugin& plugin() { return m_plugin; }
+
+    // Closes the display, then gives its thread a moment to finish.
+    void ExitInstance();
+
+private:
+    ContestPlugin m_plugin;
+    bool m_ended = false;
+};
+
+CTestApp& theApp();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whole-file reads and writes in binary mode, so that CR LF line ends are the same bytes on
+// every platform. Paths are used as given, relative ones against the current directory.
+
+std::optional<std::string> readWholeFile(const std::string& path);
+bool writeWholeFile(const std::string& path, std::string_view text);  // creates or empties
+bool appendToFile(const std::string& path, std::string_view text);    // creates when missing
+bool fileExists(const std::string& path);
