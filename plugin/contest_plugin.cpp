@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
+#include "cabrillo/cabrillo_export.h"
+#include "cabrillo/cabrillo_writer.h"
+#include "cabrillo/header_form.h"
 #include "plugin/plugin_settings.h"
 #include "scoring/results_summary.h"
 
@@ -19,7 +23,10 @@ void ContestPlugin::resetStats(const ScoringPassStart& start) {
         hostVersion = m_state.hostVersion;
     }
     const PluginSettings settings(m_platform);
-    if (start.cabrilloExportRequest != 0) settings.write("Start", "1");
+    if (start.cabrilloExportRequest != 0) {
+        askCabrilloHeader(start.contestantCall);
+        settings.write("Start", "1");
+    }
     toggleDisplayStart(hostVersion, m_platform, m_display);
     m_state.badQsoFile.create();
 }
@@ -63,13 +70,36 @@ bool ContestPlugin::isValidExchange(std::string_view exchange, std::string_view 
 
 const char* ContestPlugin::getResult() {
     std::int32_t claimed = 0;
+    std::optional<CabrilloFile> cabrillo;
     {
         const std::lock_guard lock(m_state.mutex);
         buildSummary(m_state);
         claimed = m_state.claimedScore;
+        if (m_state.cabrilloExport) cabrillo = buildCabrilloExport(m_state);
     }
     PluginSettings(m_platform).writeNumber("Claimed", claimed);
+    if (cabrillo) {
+        m_platform.showMessage(writeCabrilloFile(cabrillo->name, cabrillo->text), "Output",
+                               Platform::MessageStyle::information);
+    }
     return m_state.summary.c_str();
+}
+
+void ContestPlugin::askCabrilloHeader(const std::string& contestantCall) {
+    const PluginSettings settings(m_platform);
+    const CabrilloHeader opened =
+        openHeaderForm(contestantCall, [&](const std::string& key) { return settings.read(key); });
+    CabrilloHeader answered = opened;
+    // Modal: the state stays unlocked while the operator fills the form.
+    if (!m_headerForm.run(answered)) {
+        const std::lock_guard lock(m_state.mutex);
+        m_state.cabrilloExport = false;
+        return;
+    }
+    CabrilloHeader confirmed = confirmedHeader(opened, std::move(answered));
+    for (const auto& saved : settingsSavedOnOk(confirmed)) settings.write(saved.key, saved.value);
+    const std::lock_guard lock(m_state.mutex);
+    m_state.cabrillo.confirm(std::move(confirmed), fileNameBaseFor(contestantCall));
 }
 
 void ContestPlugin::setupSet() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "cabrillo/header_form_dialog.h"
 #include "display/display.h"
 #include "plugin/platform.h"
 #include "plugin/scoring_pass.h"
@@ -17,7 +19,8 @@ class ContestPlugin {
 public:
     static constexpr const char* kSetName = "GACW WWSA CW (C)";
 
-    ContestPlugin(Platform& platform, Display& display) : m_platform(platform), m_display(display) {}
+    ContestPlugin(Platform& platform, Display& display, HeaderFormDialog& headerForm = platformHeaderForm())
+        : m_platform(platform), m_display(display), m_headerForm(headerForm) {}
 
     void resetStats(const ScoringPassStart& start);
     bool addData(const HandedQso& qso);
@@ -35,7 +38,11 @@ public:
     ContestState& state() { return m_state; }
 
 private:
+    // The Cabrillo header form before an export; cancelling it cancels the export.
+    void askCabrilloHeader(const std::string& contestantCall);
+
     ContestState m_state;
     Platform& m_platform;
     Display& m_display;
+    HeaderFormDialog& m_headerForm;
 };

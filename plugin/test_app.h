@@ -15,6 +15,9 @@ public:
 
     // Closes the display, then gives its thread a moment to finish.
     void ExitInstance();
+    // The process is ending and its other threads are gone already: nothing is left to close
+    // or to wait for, so the unload that follows does neither.
+    void EndWithProcess() { m_ended = true; }
 
 private:
     ContestPlugin m_plugin;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/cabrillo_report.h"
 #include "scoring/bad_qso_file.h"
 #include "scoring/band_lists.h"
 #include "scoring/ole_date_time.h"
@@ -40,6 +41,7 @@ struct ContestState {
 
     std::string summary;  // the text GetResult0 hands out; valid until its next call
     std::int32_t claimedScore = 0;
+    CabrilloReport cabrillo;  // the header confirmed last and the lines of the export under way
 
     // 1 while no refresh asked for by the call check is waiting on the display thread.
     std::atomic<int> wakeUpFlag{1};

@@ -20,7 +20,7 @@ bool writeTo(const std::string& path, const char* mode, std::string_view text) {
     if (path.empty()) return false;
     std::FILE* file = std::fopen(path.c_str(), mode);
     if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool written = text.empty() || std::fwrite(text.data(), 1, text.size(), file) == text.size();
     return std::fclose(file) == 0 && written;
 }
 

@@ -45,29 +45,30 @@ struct PluginLibrary::Exports {
 namespace {
 
 template <typename Function>
-Function exportOf(void* module, const char* name) {
-    void* address = findExport(module, name);
-    if (!address) throw LoadError(std::string("export not found: ") + name);
+Function exportOf(void* module, PluginLibrary::ExportNameOf nameOf, const char* plainName) {
+    const std::string name = nameOf ? nameOf(plainName) : plainName;
+    void* address = findExport(module, name.c_str());
+    if (!address) throw LoadError("export not found: " + name);
     return reinterpret_cast<Function>(address);
 }
 
 }  // namespace
 
-PluginLibrary::PluginLibrary(const std::string& path) : m_module(loadModule(path)) {
+PluginLibrary::PluginLibrary(const std::string& path, ExportNameOf nameOf) : m_module(loadModule(path)) {
     if (!m_module) throw LoadError("cannot load " + path + ": " + lastLoadError());
     try {
         m_exports = std::make_unique<Exports>(Exports{
-            exportOf<QsoFunction>(m_module, "AddData0"),
-            exportOf<QsoFunction>(m_module, "RemoveData0"),
-            exportOf<ResetFunction>(m_module, "ResetStats0"),
-            exportOf<CheckCallFunction>(m_module, "CheckCall0"),
-            exportOf<ValidExchangeFunction>(m_module, "IsValidExchg0"),
-            exportOf<ResultFunction>(m_module, "GetResult0"),
-            exportOf<ExchangeCountFunction>(m_module, "GetExchgCount0"),
-            exportOf<SetCountFunction>(m_module, "GetNumberOfSets"),
-            exportOf<SetNameFunction>(m_module, "GetSetName"),
-            exportOf<SetupFunction>(m_module, "SetupSet0"),
-            exportOf<VersionFunction>(m_module, "setVersion"),
+            exportOf<QsoFunction>(m_module, nameOf, "AddData0"),
+            exportOf<QsoFunction>(m_module, nameOf, "RemoveData0"),
+            exportOf<ResetFunction>(m_module, nameOf, "ResetStats0"),
+            exportOf<CheckCallFunction>(m_module, nameOf, "CheckCall0"),
+            exportOf<ValidExchangeFunction>(m_module, nameOf, "IsValidExchg0"),
+            exportOf<ResultFunction>(m_module, nameOf, "GetResult0"),
+            exportOf<ExchangeCountFunction>(m_module, nameOf, "GetExchgCount0"),
+            exportOf<SetCountFunction>(m_module, nameOf, "GetNumberOfSets"),
+            exportOf<SetNameFunction>(m_module, nameOf, "GetSetName"),
+            exportOf<SetupFunction>(m_module, nameOf, "SetupSet0"),
+            exportOf<VersionFunction>(m_module, nameOf, "setVersion"),
         });
     } catch (...) {
         unloadModule(m_module);

@@ -72,8 +72,12 @@ public:
 
 class PluginLibrary {
 public:
-    // Loads the library and finds every export under its plain name; throws LoadError.
-    explicit PluginLibrary(const std::string& path);
+    // The name to find an export by, given its plain name.
+    using ExportNameOf = std::string (*)(const std::string& plainName);
+
+    // Loads the library and finds every export under its plain name, or under the name `nameOf`
+    // gives for it (a Windows build's decorated names); throws LoadError.
+    explicit PluginLibrary(const std::string& path, ExportNameOf nameOf = nullptr);
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;

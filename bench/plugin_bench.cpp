@@ -1,0 +1,58 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "bench/synthetic_log.h"
+
+// The plug-in's costs as the host sees them: through the loaded library, in a folder of its
+// own where the bad-QSO and settings files land.
+
+namespace {
+
+host::PluginLibrary& plugin() {
+    static const bool inFolder = [] {
+        const auto folder = std::filesystem::temp_directory_path() / "gacw-plugin-bench";
+        std::filesystem::create_directories(folder / "Plugins");
+        std::filesystem::current_path(folder);
+        return true;
+    }();
+    (void)inFolder;
+    static host::PluginLibrary library(GACW_PLUGIN_PATH);
+    return library;
+}
+
+void loadLog(const std::vector<host::QsoArguments>& log) {
+    plugin().resetStats(syntheticPass());
+    for (const auto& qso : log) plugin().addData(qso);
+}
+
+// A whole scoring pass; the cost per QSO must not grow with the log.
+void FullPass(benchmark::State& state) {
+    const auto log = syntheticLog(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        loadLog(log);
+        benchmark::DoNotOptimize(plugin().getResult());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(FullPass)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// What the host calls on every keystroke in the callsign entry.
+void CheckCallAt50k(benchmark::State& state) {
+    loadLog(syntheticLog(50000));
+    const host::CallCheckArguments query{"PY7X12345", "CW", "PY", 11, "20m", ""};
+    for (auto _ : state) benchmark::DoNotOptimize(plugin().checkCall(query));
+}
+BENCHMARK(CheckCallAt50k)->Unit(benchmark::kMicrosecond);
+
+// What the host calls on every refresh of its statistics view.
+void SummaryAt50k(benchmark::State& state) {
+    loadLog(syntheticLog(50000));
+    for (auto _ : state) benchmark::DoNotOptimize(plugin().getResult());
+}
+BENCHMARK(SummaryAt50k)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,77 @@
+#include "tests/golden/fixed_log.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+constexpr double kMay12 = 43232.0;  // 2018-05-12 00:00
+constexpr double kMinute = 1.0 / 1440.0;
+
+struct LoggedQso {
+    const char* call;
+    const char* prefix;
+    const char* continent;
+    const char* zone;
+    int minuteOfDay;
+    const char* band;
+    unsigned int frequencyHz;
+    const char* mode = "CW";
+};
+
+// DL1ABC's log: every band, a dupe, a second-band contact, and one QSO for each rejection.
+constexpr LoggedQso kLog[] = {
+    {"PY1AA", "PY", "SA", "11", 720, "20m", 14025000},
+    {"K1AA", "K", "NA", "05", 731, "20m", 14031500},
+    {"PY1AA", "PY", "SA", "11", 742, "20m", 14025000},  // dupe
+    {"JA1AA", "JA", "AS", "25", 750, "30m", 10115000},  // not a contest band
+    {"DL1AA", "DL", "EU", "14", 761, "40m", 7025999},
+    {"K1AA", "K", "NA", "05", 775, "40m", 7011000},
+    {"LU1AA", "LU", "SA", "13", 790, "80m", 3525000},
+    {"VK2AA", "VK", "OC", "30", 812, "15m", 21030000},
+    {"UA9AA", "UA9", "AS", "17", 845, "10m", 28025000},
+    {"W1AW", "K", "NA", "05", 1430, "160m", 1825000},
+    {"ZS1AA", "ZS", "AF", "38", 1435, "20m", 14200000, "SSB"},  // not the contest mode
+    {"EA8AA", "EA8", "AF", "", 1440, "40m", 7030000},           // no number received
+    {"OH1AA", "OH", "EU", "15", 1500, "20m", 14040000},         // removed again below
+    {"PY2BB", "PY", "SA", "11", 1560, "20m", 14033000},
+};
+constexpr std::size_t kRemoved = 12;
+
+host::QsoArguments argumentsOf(const LoggedQso& logged) {
+    host::QsoArguments qso;
+    qso.ownCall = "DL1ABC";
+    qso.call = logged.call;
+    qso.time = {kMay12 + logged.minuteOfDay * kMinute, 0};
+    qso.frequencyHz = logged.frequencyHz;
+    qso.mode = logged.mode;
+    qso.exchangeSent = "14";
+    qso.exchangeReceived = logged.zone;
+    qso.dxccPrefix = logged.prefix;
+    qso.continent = logged.continent;
+    qso.band = logged.band;
+    return qso;
+}
+
+}  // namespace
+
+ReplayOutput replayFixedLog(host::PluginLibrary& plugin) {
+    plugin.resetStats({"", 0, "DL1ABC", {kMay12 + 0.5, 0}, {kMay12 + 1.5, 0}, "DL", "EU"});
+    for (const auto& logged : kLog) plugin.addData(argumentsOf(logged));
+    plugin.removeData(argumentsOf(kLog[kRemoved]));
+
+    ReplayOutput output;
+    output.emplace_back("summary.txt", plugin.getResult());
+    plugin.setVersion();
+    output.emplace_back("summary.html", plugin.getResult());
+    output.emplace_back("bad_qsos.txt", fileText("BadQSO_RedodIVER_13_05_2018.txt"));
+    output.emplace_back("settings.ini", fileText("Plugins/GACW-WWSA-CW.ini"));
+    return output;
+}
+
+void expectGoldenFiles(const ReplayOutput& output) {
+    for (const auto& [name, text] : output) {
+        EXPECT_EQ(text, fileText(std::string(GACW_GOLDEN_FOLDER) + "/" + name)) << "golden file " << name;
+    }
+}
