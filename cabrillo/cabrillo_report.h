@@ -18,7 +18,6 @@ public:
     void clearQsoLines() { m_qsoLines.clear(); }
     void addQsoLine(const CInfo& record, std::string_view modeText);
 
-    const CabrilloHeader& header() const { return m_header; }
     const std::vector<std::string>& qsoLines() const { return m_qsoLines; }
 
     // The file-name base with ".cbr", relative to the host's current directory.

@@ -64,7 +64,7 @@ TEST_F(CabrilloExportOfState, ExportingAgainStartsTheLinesAfresh) {
 TEST_F(CabrilloExportOfState, ConfirmingTheFormEmptiesTheLines) {
     store("K1AA", "CW");
     buildCabrilloExport(state);
-    state.cabrillo.confirm(state.cabrillo.header(), "DL1ABC");
+    state.cabrillo.confirm(CabrilloHeader{}, "DL1ABC");
     EXPECT_TRUE(state.cabrillo.qsoLines().empty());
 }
 

@@ -5,19 +5,21 @@
 #include <filesystem>
 
 #include "plugin/contest_plugin.h"
+#include "tests/cabrillo/answering_form.h"
 #include "plugin/plugin_settings.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/recording_seams.h"
 #include "tests/support/scratch_folder.h"
 
 // A plug-in in a host folder of its own (with the "Plugins" folder the host has), with a
-// recording display and recorded messages.
+// recording display, recorded messages and a header form that a test answers.
 class PluginFixture : public ::testing::Test {
 protected:
     ScratchFolder folder;
     RecordingPlatform platform;
     RecordingDisplay display;
-    ContestPlugin plugin{platform, display};
+    AnsweringForm headerForm;
+    ContestPlugin plugin{platform, display, headerForm};
     PluginSettings settings{platform};
 
     PluginFixture() { std::filesystem::create_directory("Plugins"); }

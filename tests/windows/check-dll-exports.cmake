@@ -3,7 +3,7 @@
 # cmake -DOBJDUMP=... -DDLL=... -DPOINTER_SIZE=4|8 -DSOURCE_DIR=... -DCLANGXX=... -DLLVM_NM=...
 #       -DWORK_DIR=... -DSHARED_BODIES=<plain=plain,...> -P check-dll-exports.cmake
 cmake_minimum_required(VERSION 3.25)
-include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/export-names.cmake)
+include(${SOURCE_DIR}/cmake/export-names.cmake)
 
 # Two names as the host's own compiler decorates them, should clang ever decorate differently.
 if(POINTER_SIZE EQUAL 4)
