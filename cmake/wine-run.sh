@@ -5,7 +5,8 @@ set -eu
 prefix=$1
 shift
 wine=/usr/lib/wine/wine64
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger on a crash: it would wait for ever instead of letting the test fail.
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 # Without a window system a message box returns at once instead of waiting for a click.
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -16,7 +17,11 @@ mkdir -p "$temp"
 (
     flock 9
     if [ ! -f "$prefix/.created" ]; then
-        "$wine" wineboot -i 2>/dev/null
+        # Creating a prefix can stall on a busy machine; a second try starts afresh.
+        timeout 180 "$wine" wineboot -i 2>/dev/null || {
+            /usr/lib/wine/wineserver -k 2>/dev/null || true
+            timeout 180 "$wine" wineboot -i 2>/dev/null
+        }
         windows_temp="Z:$(printf '%s' "$temp" | tr / '\\')"
         for variable in TEMP TMP; do
             "$wine" reg add 'HKCU\Environment' /v "$variable" /t REG_SZ /d "$windows_temp" /f >/dev/null

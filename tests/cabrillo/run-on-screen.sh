@@ -8,7 +8,7 @@ prefix=$2
 shift 2
 
 "$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 wineserver=/usr/lib/wine/wineserver
 # That ran without a screen; its Wine server must not serve the windows of the run below.
 "$wineserver" -k 2>/dev/null || true
