@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 
+#include "bench/bench_plugin.h"
 #include "bench/synthetic_log.h"
 
 // The plug-in's costs as the host sees them: through the loaded library, in a folder of its
@@ -10,17 +10,7 @@
 
 namespace {
 
-host::PluginLibrary& plugin() {
-    static const bool inFolder = [] {
-        const auto folder = std::filesystem::temp_directory_path() / "gacw-plugin-bench";
-        std::filesystem::create_directories(folder / "Plugins");
-        std::filesystem::current_path(folder);
-        return true;
-    }();
-    (void)inFolder;
-    static host::PluginLibrary library(GACW_PLUGIN_PATH);
-    return library;
-}
+host::PluginLibrary& plugin() { return pluginInScratchFolder("gacw-plugin-bench"); }
 
 void loadLog(const std::vector<host::QsoArguments>& log) {
     plugin().resetStats(syntheticPass());

@@ -1,9 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
+#include <ctime>
 #include <string>
 
+#include "bench/bench_plugin.h"
 #include "bench/synthetic_log.h"
 #include "tools/hostlog/file_text.h"
 #include "tools/hostlog/log_reader.h"
@@ -59,19 +60,10 @@ const ReplayInputs& inputs() {
     return loaded;
 }
 
-host::PluginLibrary& plugin() {
-    static const bool inFolder = [] {
-        const auto folder = std::filesystem::temp_directory_path() / "gacw-replay-bench";
-        std::filesystem::create_directories(folder / "Plugins");
-        std::filesystem::current_path(folder);
-        return true;
-    }();
-    (void)inFolder;
-    static host::PluginLibrary library(GACW_PLUGIN_PATH);
-    return library;
-}
+host::PluginLibrary& plugin() { return pluginInScratchFolder("gacw-replay-bench"); }
 
 void ParseAdif(benchmark::State& state) {
+    inputs();
     for (auto _ : state) benchmark::DoNotOptimize(hostlog::readLog("bench.adi", inputs().adif));
     state.SetItemsProcessed(state.iterations() * static_cast<long long>(kQsos));
 }

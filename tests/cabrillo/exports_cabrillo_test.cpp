@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(CabrilloThroughExports, ExportPassWritesTheSavedHeaderAndEveryQso) {
-    plugin->resetStats(passOfDl1abc(1));
+    plugin->resetStats(hostPass(1));
     handOverSmallLog(*plugin);
     plugin->getResult();
     plugin->getResult();  // every result of the pass exports, each QSO once
@@ -38,7 +38,7 @@ TEST_F(CabrilloThroughExports, ExportPassWritesTheSavedHeaderAndEveryQso) {
 }
 
 TEST_F(CabrilloThroughExports, OnlyAnExportPassExports) {
-    plugin->resetStats(passOfDl1abc(0));
+    plugin->resetStats(hostPass(0));
     handOverSmallLog(*plugin);
     plugin->getResult();
     EXPECT_FALSE(fs::exists("DL1ABC.cbr"));

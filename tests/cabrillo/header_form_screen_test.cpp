@@ -167,7 +167,7 @@ protected:
     // An export pass with the operator at the header form.
     void exportPass(std::function<void(HWND)> atTheForm) {
         std::thread atForm = operatorAt(kFormTitle, std::move(atTheForm));
-        plugin->resetStats(passOfDl1abc(1));
+        plugin->resetStats(hostPass(1));
         atForm.join();
     }
 

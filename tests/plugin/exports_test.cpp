@@ -2,30 +2,14 @@
 
 #include <filesystem>
 
+#include "tests/support/host_qso.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/host/plugin_library.h"
 
 namespace {
 
-constexpr double kMay12 = 43232.0;  // 2018-05-12 00:00
-constexpr double kMinute = 1.0 / 1440.0;
 const std::string kBadQsoFile = "BadQSO_RedodIVER_13_05_2018.txt";
 const std::string kHeaderLine = "GACW WWSA CW DX Contest UBN file \r\n";
-
-host::QsoArguments qso(const std::string& call, const std::string& prefix, const std::string& continent,
-                       const std::string& zone, int minuteOfDay, const std::string& band = "20m") {
-    host::QsoArguments q;
-    q.ownCall = "DL1ABC";
-    q.call = call;
-    q.time = {kMay12 + minuteOfDay * kMinute, 0};
-    q.frequencyHz = band == "40m" ? 7025999u : 14025000u;
-    q.exchangeSent = "14";
-    q.exchangeReceived = zone;
-    q.dxccPrefix = prefix;
-    q.continent = continent;
-    q.band = band;
-    return q;
-}
 
 // The library loaded afresh for each test, in a host folder of its own.
 class Exports : public ::testing::Test {
@@ -38,16 +22,12 @@ protected:
         plugin = std::make_unique<host::PluginLibrary>(GACW_PLUGIN_PATH);
     }
 
-    host::PassArguments pass(int exportRequest = 0) {
-        return {"", exportRequest, "DL1ABC", {kMay12 + 0.5, 0}, {kMay12 + 1.5, 0}, "DL", "EU"};
-    }
-
     // A small log with a dupe, a rejected QSO and a second band, replayed as the host does.
     std::string replay() {
-        plugin->resetStats(pass());
-        for (const auto& q : {qso("PY1AA", "PY", "SA", "11", 720), qso("K1AA", "K", "NA", "05", 750),
-                              qso("PY1AA", "PY", "SA", "11", 760), qso("JA1AA", "JA", "AS", "25", 765, "30m"),
-                              qso("DL1AA", "DL", "EU", "14", 770, "40m"), qso("PY2BB", "PY", "SA", "11", 775)}) {
+        plugin->resetStats(hostPass());
+        for (const auto& q : {hostQso("PY1AA", "PY", "SA", "11", 720), hostQso("K1AA", "K", "NA", "05", 750),
+                              hostQso("PY1AA", "PY", "SA", "11", 760), hostQso("JA1AA", "JA", "AS", "25", 765, "30m"),
+                              hostQso("DL1AA", "DL", "EU", "14", 770, "40m", 7025999), hostQso("PY2BB", "PY", "SA", "11", 775)}) {
             plugin->addData(q);
         }
         return plugin->getResult();
@@ -64,10 +44,10 @@ TEST_F(Exports, SmallExportsAnswerConstants) {
 
 TEST_F(Exports, ReplayGivesTheSummaryAndTheBadQsoFile) {
     int status = 0;
-    plugin->resetStats(pass());
-    EXPECT_EQ(plugin->addData(qso("PY1AA", "PY", "SA", "11", 720)), 1);
-    EXPECT_EQ(plugin->addData(qso("K1AA", "K", "NA", "05", 750)), 1);
-    EXPECT_EQ(plugin->addData(qso("PY2BB", "PY", "SA", "11", 775)), 1);
+    plugin->resetStats(hostPass());
+    EXPECT_EQ(plugin->addData(hostQso("PY1AA", "PY", "SA", "11", 720)), 1);
+    EXPECT_EQ(plugin->addData(hostQso("K1AA", "K", "NA", "05", 750)), 1);
+    EXPECT_EQ(plugin->addData(hostQso("PY2BB", "PY", "SA", "11", 775)), 1);
     EXPECT_EQ(plugin->getResult(&status),
               "  GACW WWSA CW DX Contest 12.05-13.05.2018 \r\n\t    Contestant: DL1ABC\r\n"
               "Band\tQSOs\tPoints\tDXCC\tZone\r\n20m\t 3\t 13\t 2\t 2\r\n"
@@ -98,7 +78,7 @@ TEST_F(Exports, ArgumentsThePluginDoesNotReadChangeNothing) {
 
 TEST_F(Exports, RemovalTakesTheQsoAndItsBadLinesOut) {
     replay();
-    const auto dupe = qso("PY1AA", "PY", "SA", "11", 760);
+    const auto dupe = hostQso("PY1AA", "PY", "SA", "11", 760);
     EXPECT_EQ(plugin->removeData(dupe), 1);
     EXPECT_EQ(fileText(kBadQsoFile),
               kHeaderLine + "QSO:  14025  CW  2018-05-12 1245  DL1ABC  599  14  JA1AA  599  25   WRONG BAND !!!\r\n");
@@ -140,11 +120,11 @@ TEST_F(Exports, ExchangeCheck) {
 TEST_F(Exports, HostVersionFromTheFolderTheHostNames) {
     std::filesystem::create_directory("host");
     writeFile("host/Dorv2.ini", "Dorv=2.19\r\n");
-    auto passInHost = pass();
+    auto passInHost = hostPass();
     passInHost.hostFolderPrefix = "host/";
     plugin->resetStats(passInHost);
     EXPECT_EQ(plugin->checkCall({"W1AW", "CW", "K", 5, "30m", ""}).code, 1) << "2.19 answers 1 off the contest";
-    plugin->resetStats(pass());
+    plugin->resetStats(hostPass());
     EXPECT_EQ(plugin->checkCall({"W1AW", "CW", "K", 5, "30m", ""}).code, 4);
 }
 
