@@ -3,12 +3,7 @@
 #include <filesystem>
 
 #include "cabrillo/cabrillo_writer.h"
-#include "tests/cabrillo/answering_form.h"
-#include "plugin/contest_plugin.h"
-#include "plugin/plugin_settings.h"
-#include "tests/support/qso_builder.h"
-#include "tests/support/recording_seams.h"
-#include "tests/support/scratch_folder.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -17,22 +12,12 @@ namespace {
 // The whole file of the operator's small log below, as the contest expects it.
 std::string goldenSmallLog() { return fileText(fs::path(GACW_CABRILLO_GOLDEN_DIR) / "small_log.cbr"); }
 
-// A plug-in whose header form the test answers, in a host folder of its own.
-class ExportFlow : public ::testing::Test {
+class ExportFlow : public PluginFixture {
 protected:
-    ScratchFolder folder;
-    RecordingPlatform platform;
-    RecordingDisplay display;
-    AnsweringForm form;
-    ContestPlugin plugin{platform, display, form};
-    PluginSettings settings{platform};
-
-    ExportFlow() { fs::create_directory("Plugins"); }
-
-    // A pass of an EU station in DL for a contest ending 13 May 2018.
     void pass(int exportRequest, const std::string& contestantCall = "DL1ABC") {
-        plugin.resetStats({"", exportRequest, contestantCall, COleDateTime::fromCalendar({2018, 5, 12, 12, 0, 0}),
-                           COleDateTime::fromCalendar({2018, 5, 13, 11, 59, 0}), "DL", "EU"});
+        ScoringPassStart start = passOf("DL", "EU", exportRequest);
+        start.contestantCall = contestantCall;
+        plugin.resetStats(start);
     }
     void exportPass(const std::string& contestantCall = "DL1ABC") { pass(1, contestantCall); }
 
@@ -75,7 +60,7 @@ protected:
 
 TEST_F(ExportFlow, SmallLogGivesTheGoldenFile) {
     writeFile("Dorv2.ini", "[Main]\r\nDorv=2.19\r\n");
-    form.edit = fillIn;
+    headerForm.edit = fillIn;
     exportPass();
     addSmallLog();
     plugin.getResult();
@@ -92,10 +77,10 @@ TEST_F(ExportFlow, FirstExportWritesEveryHeaderLineEvenWhenEmpty) {
     exportPass();
     plugin.getResult();
 
-    ASSERT_TRUE(form.shown);
-    EXPECT_EQ(form.shown->ownCall, "DL1ABC");
-    EXPECT_EQ(form.shown->operators, "DL1ABC");
-    EXPECT_EQ(form.shown->claimed, "");
+    ASSERT_TRUE(headerForm.shown);
+    EXPECT_EQ(headerForm.shown->ownCall, "DL1ABC");
+    EXPECT_EQ(headerForm.shown->operators, "DL1ABC");
+    EXPECT_EQ(headerForm.shown->claimed, "");
     EXPECT_EQ(fileText("DL1ABC.cbr"),
               "START-OF-LOG: 3.0\r\nCALLSIGN: DL1ABC\r\nCONTEST: GACW-WWSA-CW\r\n"
               "CATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\nCATEGORY-BAND: ALL\r\n"
@@ -108,7 +93,7 @@ TEST_F(ExportFlow, FirstExportWritesEveryHeaderLineEvenWhenEmpty) {
 
 TEST_F(ExportFlow, OkSavesTheHeaderForTheNextExport) {
     const std::string longName(120, 'N');
-    form.edit = [&](CabrilloHeader& fields) {
+    headerForm.edit = [&](CabrilloHeader& fields) {
         fillIn(fields);
         fields.name = longName;
         fields.operators = "DL1ABC DL2XYZ";
@@ -124,19 +109,19 @@ TEST_F(ExportFlow, OkSavesTheHeaderForTheNextExport) {
     addSmallLog();
     plugin.getResult();
 
-    form.edit = [](CabrilloHeader&) {};
+    headerForm.edit = [](CabrilloHeader&) {};
     exportPass();
-    ASSERT_TRUE(form.shown);
-    EXPECT_EQ(form.shown->name, longName);
-    EXPECT_EQ(form.shown->operators, "DL1ABC DL2XYZ");
-    EXPECT_EQ(form.shown->soapbox, "First\r\nSecond");
-    EXPECT_EQ(form.shown->claimed, "112");
-    EXPECT_EQ(form.shown->categoryPower, "HIGH");  // categories start afresh each time
+    ASSERT_TRUE(headerForm.shown);
+    EXPECT_EQ(headerForm.shown->name, longName);
+    EXPECT_EQ(headerForm.shown->operators, "DL1ABC DL2XYZ");
+    EXPECT_EQ(headerForm.shown->soapbox, "First\r\nSecond");
+    EXPECT_EQ(headerForm.shown->claimed, "112");
+    EXPECT_EQ(headerForm.shown->categoryPower, "HIGH");  // categories start afresh each time
 }
 
 TEST_F(ExportFlow, CancelSavesNothingAndExportsNothing) {
-    form.edit = fillIn;
-    form.pressOk = false;
+    headerForm.edit = fillIn;
+    headerForm.pressOk = false;
     exportPass();
     EXPECT_FALSE(plugin.state().cabrilloExport);
     for (const char* key : {"Operators", "Name", "Category", "Contest", "SoapBox"}) {
@@ -151,7 +136,7 @@ TEST_F(ExportFlow, CancelSavesNothingAndExportsNothing) {
 }
 
 TEST_F(ExportFlow, EveryResultOfAnExportPassExportsEveryQsoOnce) {
-    form.edit = fillIn;
+    headerForm.edit = fillIn;
     writeFile("Dorv2.ini", "Dorv=2.19\r\n");
     exportPass();
     addSmallLog();
@@ -168,13 +153,13 @@ TEST_F(ExportFlow, AnOrdinaryPassDoesNotExport) {
     fs::remove("DL1ABC.cbr");
 
     pass(0);
-    EXPECT_EQ(form.runs, 1);
+    EXPECT_EQ(headerForm.runs, 1);
     plugin.getResult();
     EXPECT_FALSE(fs::exists("DL1ABC.cbr"));
 }
 
 TEST_F(ExportFlow, FileIsNamedAfterTheContestantCall) {
-    form.edit = [](CabrilloHeader& fields) { fields.ownCall = "DL1ABC/P"; };
+    headerForm.edit = [](CabrilloHeader& fields) { fields.ownCall = "DL1ABC/P"; };
     exportPass("UA9/DL1ABC");
     add(qsoWith("PY1AA", "PY", "SA", 11), 12, 0);
     plugin.getResult();

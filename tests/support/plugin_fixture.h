@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "plugin/contest_plugin.h"
-#include "tests/cabrillo/answering_form.h"
+#include "tests/support/answering_form.h"
 #include "plugin/plugin_settings.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/recording_seams.h"
