@@ -1,5 +1,6 @@
 #include "scoring/file_io.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -16,12 +17,19 @@ File openFile(const std::string& path, const char* mode) {
     return File(std::fopen(path.c_str(), mode));
 }
 
-bool writeTo(const std::string& path, const char* mode, std::string_view text) {
-    if (path.empty()) return false;
+std::error_code lastError() {
+    return errno != 0 ? std::error_code(errno, std::generic_category()) : std::make_error_code(std::errc::io_error);
+}
+
+std::error_code writeTo(const std::string& path, const char* mode, std::string_view text) {
+    if (path.empty()) return std::make_error_code(std::errc::invalid_argument);
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), mode);
-    if (!file) return false;
-    const bool written = text.empty() || std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    if (!file) return lastError();
+    std::error_code error;
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file) != text.size()) error = lastError();
+    if (std::fclose(file) != 0 && !error) error = lastError();
+    return error;
 }
 
 }  // namespace
@@ -35,9 +43,9 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return text;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view text) { return writeTo(path, "wb", text); }
+std::error_code writeWholeFile(const std::string& path, std::string_view text) { return writeTo(path, "wb", text); }
 
-bool appendToFile(const std::string& path, std::string_view text) { return writeTo(path, "ab", text); }
+std::error_code appendToFile(const std::string& path, std::string_view text) { return writeTo(path, "ab", text); }
 
 bool fileExists(const std::string& path) {
     std::error_code error;

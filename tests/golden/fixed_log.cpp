@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/host_qso.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
-
-constexpr double kMay12 = 43232.0;  // 2018-05-12 00:00
-constexpr double kMinute = 1.0 / 1440.0;
 
 struct LoggedQso {
     const char* call;
@@ -40,24 +38,16 @@ constexpr LoggedQso kLog[] = {
 constexpr std::size_t kRemoved = 12;
 
 host::QsoArguments argumentsOf(const LoggedQso& logged) {
-    host::QsoArguments qso;
-    qso.ownCall = "DL1ABC";
-    qso.call = logged.call;
-    qso.time = {kMay12 + logged.minuteOfDay * kMinute, 0};
-    qso.frequencyHz = logged.frequencyHz;
+    host::QsoArguments qso = hostQso(logged.call, logged.prefix, logged.continent, logged.zone,
+                                     logged.minuteOfDay, logged.band, logged.frequencyHz);
     qso.mode = logged.mode;
-    qso.exchangeSent = "14";
-    qso.exchangeReceived = logged.zone;
-    qso.dxccPrefix = logged.prefix;
-    qso.continent = logged.continent;
-    qso.band = logged.band;
     return qso;
 }
 
 }  // namespace
 
 ReplayOutput replayFixedLog(host::PluginLibrary& plugin) {
-    plugin.resetStats({"", 0, "DL1ABC", {kMay12 + 0.5, 0}, {kMay12 + 1.5, 0}, "DL", "EU"});
+    plugin.resetStats(hostPass());
     for (const auto& logged : kLog) plugin.addData(argumentsOf(logged));
     plugin.removeData(argumentsOf(kLog[kRemoved]));
 
